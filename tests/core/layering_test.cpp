@@ -1,17 +1,21 @@
 // The core must build without any toolkit: no platform header, no platform
 // conditional, no platform handle type, in any of its folders.
 
+#include <array>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+constexpr std::array<std::string_view, 12> kForbidden = {
+    "<windows.h>", "<richedit.h>", "<commctrl.h>", "<Q", "<fontconfig/", "_WIN32",
+    "Q_OS_", "HWND", "QString", "FcPattern", "LPARAM", "WPARAM"};
+
 TEST(Layering, CoreSeesNoToolkit) {
-    const std::regex forbidden(R"(#\s*include\s*<(windows|winuser|richedit|commctrl|Q[A-Za-z]+|fontconfig/[a-z]+)\.?h?>|_WIN32|Q_OS_|\bHWND\b|\bQString\b|\bFcPattern\b)");
     const std::filesystem::path root = TYPOVEL_SOURCE_DIR;
     int filesRead = 0;
     for (const char* folder : {"app", "fonts", "preview", "services"}) {
@@ -23,7 +27,7 @@ TEST(Layering, CoreSeesNoToolkit) {
             std::stringstream text;
             text << file.rdbuf();
             ++filesRead;
-            EXPECT_FALSE(std::regex_search(text.str(), forbidden)) << entry.path();
+            for (std::string_view word : kForbidden) EXPECT_EQ(text.str().find(word), std::string::npos) << entry.path() << ": " << word;
         }
     }
     EXPECT_GT(filesRead, 20);

@@ -107,5 +107,23 @@ TEST(ExtractPlainText, CallsShareNothing) {
     EXPECT_EQ(ExtractPlainText("1"), "1");  // no half-read escape carries over
 }
 
+// Symbols and plain runs of every length interleave without losing or
+// reordering a byte, whatever mix of short and long pieces comes.
+TEST(ExtractPlainText, InterleavesSymbolsAndRunsOfAnyLength) {
+    for (int symbols : {0, 1, 55, 56, 255, 256, 300}) {
+        for (std::size_t run = 0; run <= 600; run += run < 270 ? 1 : 37) {
+            std::string input;
+            std::string expected;
+            for (int i = 0; i < symbols; ++i) {
+                input += "\\tab ";
+                expected += '\t';
+            }
+            input += std::string(run, 'x') + "\\par " + std::string(run, 'y');
+            expected += std::string(run, 'x') + "\r\n" + std::string(run, 'y');
+            ASSERT_EQ(ExtractPlainText(input), expected) << symbols << " symbols, run " << run;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace typovel
