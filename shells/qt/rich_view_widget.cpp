@@ -1,0 +1,155 @@
+#include "shells/qt/rich_view_widget.h"
+
+#include <QTimer>
+
+#include <algorithm>
+#include <limits>
+
+#include "shells/qt/cp936.h"
+
+namespace typovel::qt {
+namespace {
+
+bool IsParagraphEnd(QChar c) { return c == u'\r' || c == u'\n' || c == QChar::ParagraphSeparator; }
+
+// Bytes the text takes as the view hands it out: each paragraph end (a CR LF
+// pair, a lone CR or LF, or Qt's separator) as the two bytes CR LF.
+std::int64_t HandedOutBytes(QStringView text) {
+    std::int64_t bytes = 0;
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !IsParagraphEnd(text[i])) continue;
+        bytes += static_cast<std::int64_t>(ToCp936(text.mid(runStart, i - runStart).toString()).size());
+        if (i == text.size()) break;
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+        bytes += 2;
+        runStart = i + 1;
+    }
+    return bytes;
+}
+
+QColor ColourFromBgr(std::uint32_t colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF), static_cast<int>((colour >> 16) & 0xFF));
+}
+
+}  // namespace
+
+RichViewWidget::RichViewWidget(QWidget* parent) : QTextEdit(parent) {
+    setAcceptRichText(false);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setTabChangesFocus(true);
+    setFrameShadow(QFrame::Sunken);
+    connect(document(), &QTextDocument::contentsChange, this, [this] { OnContentsChange(); });
+}
+
+void RichViewWidget::FocusControl() { setFocus(Qt::OtherFocusReason); }
+
+void RichViewWidget::OnContentsChange() {
+    // Only the user's edits leave the running count behind.
+    if (!writing_) lengthStale_ = true;
+}
+
+QTextCursor& RichViewWidget::WorkingCursor() {
+    if (!cursorSyncPending_) cursor_ = textCursor();
+    return cursor_;
+}
+
+void RichViewWidget::ScheduleCursorSync() {
+    if (cursorSyncPending_) return;
+    cursorSyncPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        cursorSyncPending_ = false;
+        setTextCursor(cursor_);
+    });
+}
+
+void RichViewWidget::SetContent(std::string_view text) {
+    writing_ = true;
+    faces_.clear();
+    document()->clear();
+    length_ = 0;
+    lengthStale_ = false;
+    cursor_ = QTextCursor(document());
+    ScheduleCursorSync();
+    ReplaceSelection(FromCp936(text));
+    cursor_.setPosition(0);
+    writing_ = false;
+}
+
+std::int32_t RichViewWidget::TextLength() const {
+    if (lengthStale_) {
+        length_ = HandedOutBytes(document()->toRawText());
+        lengthStale_ = false;
+    }
+    return static_cast<std::int32_t>(std::min<std::int64_t>(length_, std::numeric_limits<std::int32_t>::max()));
+}
+
+void RichViewWidget::SetSelection(CharRange range) {
+    QTextCursor& cursor = WorkingCursor();
+    // The document's last paragraph has an end of its own that no position reaches.
+    const int end = document()->characterCount() - 1;
+    if (range.min == 0 && range.max < 0) {
+        cursor.setPosition(0);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+    } else {
+        const int anchor = range.min < 0 ? end : std::min(range.min, end);
+        const int position = range.max < 0 ? end : std::clamp(range.max, anchor, end);
+        cursor.setPosition(anchor);
+        cursor.setPosition(position, QTextCursor::KeepAnchor);
+    }
+    ScheduleCursorSync();
+}
+
+QTextCharFormat RichViewWidget::CharFormatFor(const ViewCharFormat& format) {
+    const QString faceName = FromCp936(format.faceName);
+    auto face = faces_.find(faceName);
+    if (face == faces_.end()) face = faces_.insert(faceName, MatchFace(faceName));
+
+    QFont font;
+    font.setFamilies({face->family});
+    font.setStyleName(face->style);
+    font.setPointSizeF(std::clamp(format.height / 20.0, kMinimumPointSize, kMaximumPointSize));
+    // A glyph the face lacks shows as its own missing-glyph mark, never in another font.
+    font.setStyleStrategy(QFont::NoFontMerging);
+
+    QTextCharFormat charFormat;
+    charFormat.setFont(font, QTextCharFormat::FontPropertiesAll);
+    charFormat.setFontWeight((format.effects & kBold) != 0 ? QFont::Bold : QFont::Normal);
+    charFormat.setFontItalic((format.effects & kItalic) != 0);
+    charFormat.setFontUnderline((format.effects & kUnderline) != 0);
+    charFormat.setFontStrikeOut((format.effects & kStrikeOut) != 0);
+    charFormat.setProperty(kProtectedProperty, (format.effects & kProtected) != 0);
+    charFormat.setProperty(kFaceNameProperty, faceName);
+    charFormat.setProperty(kHeightProperty, format.height);
+    charFormat.setProperty(kOffsetProperty, format.offset);
+    if (format.offset != 0 && format.height > 0) charFormat.setBaselineOffset(100.0 * format.offset / format.height);
+    if (format.automaticColour) {
+        charFormat.clearForeground();
+    } else {
+        charFormat.setForeground(ColourFromBgr(format.colour));
+    }
+    return charFormat;
+}
+
+void RichViewWidget::SetSelFormat(const ViewCharFormat& format) {
+    WorkingCursor().setCharFormat(CharFormatFor(format));
+    ScheduleCursorSync();
+}
+
+void RichViewWidget::SetSelText(std::string_view text) {
+    writing_ = true;
+    WorkingCursor();
+    ReplaceSelection(FromCp936(text));
+    ScheduleCursorSync();
+    writing_ = false;
+}
+
+void RichViewWidget::ReplaceSelection(const QString& text) {
+    // The length is only known to be right when nothing changed behind it.
+    if (!lengthStale_) length_ += HandedOutBytes(text) - HandedOutBytes(cursor_.selectedText());
+    cursor_.insertText(text);
+}
+
+}  // namespace typovel::qt
