@@ -1,8 +1,10 @@
 #include "shells/qt/rich_view_widget.h"
 
+#include <QFontMetricsF>
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "shells/qt/cp936.h"
@@ -71,6 +73,7 @@ void RichViewWidget::SetContent(std::string_view text) {
     document()->clear();
     length_ = 0;
     lengthStale_ = false;
+    heightUsed_ = 0;
     cursor_ = QTextCursor(document());
     ScheduleCursorSync();
     ReplaceSelection(FromCp936(text));
@@ -146,10 +149,45 @@ void RichViewWidget::SetSelText(std::string_view text) {
     writing_ = false;
 }
 
-void RichViewWidget::ReplaceSelection(const QString& text) {
+void RichViewWidget::ReplaceSelection(const QString& written) {
+    const QString text = FitToHeightBudget(written);
     // The length is only known to be right when nothing changed behind it.
     if (!lengthStale_) length_ += HandedOutBytes(text) - HandedOutBytes(cursor_.selectedText());
     cursor_.insertText(text);
+}
+
+QString RichViewWidget::FitToHeightBudget(const QString& text) {
+    if (text.isEmpty()) return text;
+    // A generous estimate: every character as wide as three quarters of the
+    // line height, which is about a full-width character's width.
+    const QFontMetricsF metrics(cursor_.charFormat().font());
+    const double rowHeight = std::max(metrics.lineSpacing(), 1.0);
+    const double width = std::max(viewport()->width() - 2 * document()->documentMargin(), 100.0);
+    const auto charactersPerRow = static_cast<qsizetype>(std::max(width / std::max(metrics.height() * 0.75, 1.0), 1.0));
+    QString fitted;
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !IsParagraphEnd(text[i])) continue;
+        const qsizetype runLength = i - runStart;
+        const double rows = 1.0 + static_cast<double>(runLength / charactersPerRow);
+        const double rowsLeft = std::floor((kHeightBudget - heightUsed_) / rowHeight);
+        if (rows > rowsLeft) {
+            const qsizetype kept = std::min(runLength, static_cast<qsizetype>(std::max(rowsLeft, 1.0)) * charactersPerRow - 1);
+            fitted += text.mid(runStart, std::max<qsizetype>(kept, 0));
+            fitted += QChar(0x2026);
+            if (IsParagraphEnd(text.back())) fitted += QChar::ParagraphSeparator;
+            heightUsed_ += std::max(rowsLeft, 1.0) * rowHeight;
+            return fitted;
+        }
+        heightUsed_ += rows * rowHeight;
+        if (i == text.size()) break;
+        const qsizetype breakLength = text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n' ? 2 : 1;
+        fitted += text.mid(runStart, runLength + breakLength);
+        i += breakLength - 1;
+        runStart = i + 1;
+    }
+    fitted += text.mid(runStart);
+    return fitted;
 }
 
 }  // namespace typovel::qt

@@ -20,6 +20,12 @@ namespace typovel::qt {
 inline constexpr double kMinimumPointSize = 1.0;
 inline constexpr double kMaximumPointSize = 1638.0;
 
+// Qt's document layout stalls once a document grows past about 2^23 pixels
+// in height. Texts written from code are cut, with "…" at the cut, where they
+// would take the view past this estimated height; each paragraph end the cut
+// removes goes with it, but a written text's final paragraph end stays.
+inline constexpr double kHeightBudget = 4'000'000.0;
+
 class RichViewWidget final : public QTextEdit, public RichView {
     Q_OBJECT
 public:
@@ -47,6 +53,7 @@ private:
     QTextCursor& WorkingCursor();
     void ScheduleCursorSync();
     void ReplaceSelection(const QString& text);
+    QString FitToHeightBudget(const QString& text);
     void OnContentsChange();
 
     QTextCursor cursor_;
@@ -54,6 +61,7 @@ private:
     bool writing_ = false;
     mutable bool lengthStale_ = false;
     mutable std::int64_t length_ = 0;
+    double heightUsed_ = 0;
     // The faces matched during one preview; a new content drops them, so a
     // font installed since is matched afresh.
     QHash<QString, MatchedFace> faces_;
