@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds the Qt shell and starts it on the user's display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/lib.sh
+. scripts/lib-qt.sh
+
+# True when a Wayland socket or a local X server socket is there; a remote X
+# display is left to Qt, which fails at once when it cannot open it.
+display_reachable() {
+    if [ -n "${WAYLAND_DISPLAY:-}" ]; then
+        local socket=$WAYLAND_DISPLAY
+        [[ $socket == /* ]] || socket="${XDG_RUNTIME_DIR:-/run/user/$(id -u)}/$socket"
+        [ -S "$socket" ] && return 0
+    fi
+    if [ -n "${DISPLAY:-}" ]; then
+        case $DISPLAY in
+            :*)
+                local number=${DISPLAY#:}
+                number=${number%%.*}
+                [ -S "/tmp/.X11-unix/X$number" ] && return 0
+                ;;
+            *) return 0 ;;
+        esac
+    fi
+    return 1
+}
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "error: no display: neither DISPLAY nor WAYLAND_DISPLAY is set, so the Qt shell has nowhere to show its window." >&2
+    echo "Run this from a desktop session, or use scripts/test-qt.sh to test it without a display." >&2
+    exit 1
+fi
+if ! display_reachable; then
+    echo "error: the display cannot be opened (DISPLAY=${DISPLAY:-unset}, WAYLAND_DISPLAY=${WAYLAND_DISPLAY:-unset}): no server is listening there." >&2
+    exit 1
+fi
+
+need_qt_packages qt6-wayland
+configure_and_build qt
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-$( [ -n "${WAYLAND_DISPLAY:-}" ] && echo "wayland;xcb" || echo xcb )}
+status=0
+build/qt/shells/qt/typovel || status=$?
+if [ "$status" -ne 0 ]; then
+    echo "error: the Qt shell ended with status $status; if Qt said above that it could not connect, the display ${DISPLAY:-$WAYLAND_DISPLAY} cannot be opened." >&2
+fi
+exit "$status"
