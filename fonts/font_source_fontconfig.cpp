@@ -75,6 +75,17 @@ MatchedFace MatchFace(const QString& familyName) {
     return {StringAt(match.get(), FC_FAMILY, 0), StringAt(match.get(), FC_STYLE, 0)};
 }
 
+MatchedFace FaceMatcher::Match(const QString& familyName) {
+    const void* configuration = FcConfigGetCurrent();
+    if (configuration != configuration_) {
+        faces_.clear();
+        configuration_ = configuration;
+    }
+    auto face = faces_.find(familyName);
+    if (face == faces_.end()) face = faces_.insert(familyName, MatchFace(familyName));
+    return *face;
+}
+
 std::vector<std::string> FontconfigFontSource::ReportedFaces() {
     // Picks up fonts installed since the last call, as a fresh enumeration would.
     FcInitBringUptoDate();

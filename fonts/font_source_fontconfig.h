@@ -4,6 +4,7 @@
 // is reported under the name a Chinese Windows desktop lists it by, and a
 // listed name is turned back into the exact face fontconfig matches for it.
 
+#include <QHash>
 #include <QString>
 
 #include <string>
@@ -32,6 +33,17 @@ struct MatchedFace {
     QString style;
 };
 MatchedFace MatchFace(const QString& familyName);
+
+// MatchFace with the answers kept until fontconfig's configuration changes,
+// which it does when the font source finds fonts installed or removed.
+class FaceMatcher {
+public:
+    MatchedFace Match(const QString& familyName);
+
+private:
+    const void* configuration_ = nullptr;
+    QHash<QString, MatchedFace> faces_;
+};
 
 // FcFontList over every family, in fontconfig's order, one report per
 // distinct set of family names. Enumerates afresh on every call.

@@ -69,7 +69,6 @@ void RichViewWidget::ScheduleCursorSync() {
 
 void RichViewWidget::SetContent(std::string_view text) {
     writing_ = true;
-    faces_.clear();
     document()->clear();
     length_ = 0;
     lengthStale_ = false;
@@ -107,12 +106,11 @@ void RichViewWidget::SetSelection(CharRange range) {
 
 QTextCharFormat RichViewWidget::CharFormatFor(const ViewCharFormat& format) {
     const QString faceName = FromCp936(format.faceName);
-    auto face = faces_.find(faceName);
-    if (face == faces_.end()) face = faces_.insert(faceName, MatchFace(faceName));
+    const MatchedFace face = faces_.Match(faceName);
 
     QFont font;
-    font.setFamilies({face->family});
-    font.setStyleName(face->style);
+    font.setFamilies({face.family});
+    font.setStyleName(face.style);
     font.setPointSizeF(std::clamp(format.height / 20.0, kMinimumPointSize, kMaximumPointSize));
     // A glyph the face lacks shows as its own missing-glyph mark, never in another font.
     font.setStyleStrategy(QFont::NoFontMerging);

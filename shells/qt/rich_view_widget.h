@@ -5,7 +5,6 @@
 // kept as a running count so a preview line never costs time in proportion to
 // what the view already holds.
 
-#include <QHash>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -62,9 +61,7 @@ private:
     mutable bool lengthStale_ = false;
     mutable std::int64_t length_ = 0;
     double heightUsed_ = 0;
-    // The faces matched during one preview; a new content drops them, so a
-    // font installed since is matched afresh.
-    QHash<QString, MatchedFace> faces_;
+    FaceMatcher faces_;
 };
 
 }  // namespace typovel::qt
