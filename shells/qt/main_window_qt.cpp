@@ -174,6 +174,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (FocusedControl() || !HandleKey(event->key())) QWidget::keyPressEvent(event);
+}
+
 bool MainWindow::HandleKey(int qtKey) {
     const std::optional<ControlId> focused = FocusedControl();
     if (qtKey == Qt::Key_Tab || qtKey == Qt::Key_Backtab) {

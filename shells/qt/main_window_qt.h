@@ -43,6 +43,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
+    // Keys that reach the window itself, when no control has the focus.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateControls();

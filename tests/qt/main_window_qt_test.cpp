@@ -375,6 +375,13 @@ private slots:
         QVERIFY(!Started().Window().isVisible());
     }
 
+    void escapeClosesWithNothingFocused() {
+        QApplication::focusWidget()->clearFocus();
+        QCOMPARE(Started().Window().FocusedControl(), std::nullopt);
+        QTest::keyClick(&Started().Window(), Qt::Key_Escape);
+        QVERIFY(!Started().Window().isVisible());
+    }
+
     void tabCycle() {
         MainWindow& window = Started().Window();
         for (const shell_cases::TabCase& row : shell_cases::kTabCycle) {
