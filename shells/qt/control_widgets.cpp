@@ -34,8 +34,9 @@ int FontCheckListWidget::AddItem(std::string_view text, std::int32_t value) {
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
     item->setData(kValueRole, value);
+    // The list does not sort, so a new item is always the last.
     addItem(item);
-    return row(item);
+    return count() - 1;
 }
 
 bool FontCheckListWidget::TickItem(int index, bool ticked) {

@@ -49,7 +49,6 @@ std::optional<Key> KeyFromQt(int qtKey) {
 MainWindow::MainWindow(PreviewState& state)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint) {
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(FromCp936(kWindowTitle));
     setWindowIcon(ProjectIcon());
     setFixedSize(kWindowWidth, kWindowHeight);

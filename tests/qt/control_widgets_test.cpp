@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "app/controls.h"
+#include "app/main_window.h"
 #include "shells/qt/control_widgets.h"
 #include "shells/qt/cp936.h"
 #include "tests/shared/shell_cases.h"
@@ -143,6 +144,16 @@ private slots:
             QApplication::sendEvent(sizeBox_->lineEdit(), &press);
         }
         QCOMPARE(sizeBox_->ReadText(), std::string("abc\xA3\xB3\xA3\xB6"));
+    }
+
+    void typedSizesAreNeverInserted() {
+        sizeBox_->setFocus();
+        sizeBox_->lineEdit()->selectAll();
+        QTest::keyClicks(sizeBox_->lineEdit(), "55");
+        QTest::keyClick(sizeBox_->lineEdit(), Qt::Key_Return);
+        QCOMPARE(sizeBox_->count(), static_cast<int>(kSizeItems.size()));
+        QCOMPARE(sizeBox_->findText(QStringLiteral("55")), -1);
+        QCOMPARE(sizeBox_->ReadText(), std::string("55"));
     }
 
     void inputBoxHasNoLengthLimit() {
