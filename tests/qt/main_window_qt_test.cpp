@@ -97,6 +97,23 @@ private slots:
     void init() { started_ = std::make_unique<StartedWindow>(); }
     void cleanup() { started_.reset(); }
 
+    void buildsHiddenAndFillsOnCreationComplete() {
+        PreviewState state;
+        MainWindow window(state);
+        QVERIFY(window.isHidden());
+        for (const ControlSpec& spec : kControls) QVERIFY(window.ControlWidget(spec.id)->isHidden());
+        // Until the creation-complete handler runs, the list and the size field are empty.
+        QCOMPARE(static_cast<FontCheckListWidget*>(window.ControlWidget(ControlId::FontList))->ItemCount(), 0);
+        QCOMPARE(static_cast<SizeBoxWidget*>(window.ControlWidget(ControlId::SizeBox))->ReadText(), std::string());
+        QCOMPARE(static_cast<SizeBoxWidget*>(window.ControlWidget(ControlId::SizeBox))->currentIndex(), kInitialSizeItem);
+        QCOMPARE(state.previewFormat.size, 9);
+        window.ShowAfterCreation();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(static_cast<FontCheckListWidget*>(window.ControlWidget(ControlId::FontList))->ItemCount() > 0);
+        QCOMPARE(state.previewFormat.size, 24);
+        for (const ControlSpec& spec : kControls) QVERIFY(window.ControlWidget(spec.id)->isVisible());
+    }
+
     void windowSettings() {
         MainWindow& window = Started().Window();
         QCOMPARE(window.windowTitle(), QStringLiteral("Typovel"));
