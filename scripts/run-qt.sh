@@ -41,7 +41,12 @@ configure_and_build qt
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-$( [ -n "${WAYLAND_DISPLAY:-}" ] && echo "wayland;xcb" || echo xcb )}
 status=0
 build/qt/shells/qt/typovel || status=$?
-if [ "$status" -ne 0 ]; then
-    echo "error: the Qt shell ended with status $status; if Qt said above that it could not connect, the display ${DISPLAY:-$WAYLAND_DISPLAY} cannot be opened." >&2
+# Qt aborts (status 134) when it cannot open the display.
+if [ "$status" -eq 134 ]; then
+    echo "error: the Qt shell could not start on the display ${DISPLAY:-$WAYLAND_DISPLAY}; Qt's reason is above." >&2
+elif [ "$status" -gt 128 ]; then
+    echo "The Qt shell was stopped by signal $((status - 128))." >&2
+elif [ "$status" -ne 0 ]; then
+    echo "error: the Qt shell ended with status $status." >&2
 fi
 exit "$status"
