@@ -5,8 +5,8 @@ cd "$(dirname "$0")/.."
 . scripts/lib.sh
 . scripts/lib-qt.sh
 
-# True when a Wayland socket or a local X server socket is there; a remote X
-# display is left to Qt, which fails at once when it cannot open it.
+# True when a Wayland socket or a local X server socket is there, or a remote
+# X server answers on its port within a few seconds.
 display_reachable() {
     if [ -n "${WAYLAND_DISPLAY:-}" ]; then
         local socket=$WAYLAND_DISPLAY
@@ -20,7 +20,13 @@ display_reachable() {
                 number=${number%%.*}
                 [ -S "/tmp/.X11-unix/X$number" ] && return 0
                 ;;
-            *) return 0 ;;
+            *)
+                local host=${DISPLAY%%:*}
+                local number=${DISPLAY##*:}
+                number=${number%%.*}
+                [ -n "$host" ] && [[ $number =~ ^[0-9]+$ ]] || return 0
+                timeout 5 bash -c "exec 3<>/dev/tcp/$host/$((6000 + number))" 2>/dev/null && return 0
+                ;;
         esac
     fi
     return 1
