@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 
+#include "app/preview_state.h"
 #include "shells/qt/cp936.h"
 
 namespace typovel::qt {
@@ -44,6 +45,11 @@ RichViewWidget::RichViewWidget(QWidget* parent) : QTextEdit(parent) {
     setTabChangesFocus(true);
     setFrameShadow(QFrame::Sunken);
     connect(document(), &QTextDocument::contentsChange, this, [this] { OnContentsChange(); });
+    // What the user types into an empty view: 宋体 at 9 points, through whatever
+    // face fontconfig matches for it, with fallback fonts allowed.
+    QFont typing = CharFormatFor(ToViewFormat(CharFormat{std::string(kInitialFontName), 9, 0, 0, kAutomaticColour})).font();
+    typing.setStyleStrategy(QFont::PreferDefault);
+    document()->setDefaultFont(typing);
 }
 
 void RichViewWidget::FocusControl() { setFocus(Qt::OtherFocusReason); }

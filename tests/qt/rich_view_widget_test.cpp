@@ -6,6 +6,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include "fonts/font_source_fontconfig.h"
 #include "preview/char_format.h"
 #include "preview/rich_view.h"
 #include "shells/qt/rich_view_widget.h"
@@ -49,6 +50,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(view_.get()));
     }
     void cleanup() { view_.reset(); }
+
+    void typingFormatIsSongTiAtNinePoints() {
+        const MatchedFace face = MatchFace(QString::fromUtf8("宋体"));
+        QCOMPARE(view_->document()->defaultFont().families(), QStringList{face.family});
+        QCOMPARE(view_->document()->defaultFont().styleName(), face.style);
+        QCOMPARE(view_->document()->defaultFont().pointSizeF(), 9.0);
+    }
 
     void emptyView() {
         QCOMPARE(view_->TextLength(), 0);
