@@ -25,8 +25,8 @@ class InputBoxWidget;
 class RichViewWidget;
 class SizeBoxWidget;
 
-// Where the window manager draws no frame (offscreen, some Wayland
-// compositors), the client area is the whole outer size.
+// The outer size is fixed once the window manager reports its frame; where it
+// reports none, the client area takes the whole outer size.
 class MainWindow final : public QWidget {
     Q_OBJECT
 public:
