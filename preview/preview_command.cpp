@@ -23,10 +23,14 @@ void RunPreview(const PreviewPorts& ports, PreviewState& state) {
         ShowMessage(ports.messages, kEmptySampleMessage, kMbOk);
         return;
     }
-    ports.view.SetContent("");
-    const int count = ports.fontList.ItemCount();
-    for (int i = 0; i < count; ++i) {
-        if (ports.fontList.IsItemTicked(i)) AppendPreviewLine(ports.view, state, ports.fontList.ItemText(i));
+    {
+        // One repaint for the whole preview rather than one per line.
+        const FrozenUpdates frozen(ports.view);
+        ports.view.SetContent("");
+        const int count = ports.fontList.ItemCount();
+        for (int i = 0; i < count; ++i) {
+            if (ports.fontList.IsItemTicked(i)) AppendPreviewLine(ports.view, state, ports.fontList.ItemText(i));
+        }
     }
     ports.view.FocusControl();
 }

@@ -28,6 +28,23 @@ public:
     virtual void SetSelFormat(const ViewCharFormat& format) = 0;
     // Replaces the selection; the text takes the insertion-point format.
     virtual void SetSelText(std::string_view text) = 0;
+
+    // While frozen the view need not repaint for each change; thawing shows
+    // the result. A view that repaints cheaply needs neither.
+    virtual void FreezeUpdates() {}
+    virtual void ThawUpdates() {}
+};
+
+// Keeps a view frozen for a scope, also when the scope is left early.
+class FrozenUpdates {
+public:
+    explicit FrozenUpdates(RichView& view) : view_(view) { view_.FreezeUpdates(); }
+    ~FrozenUpdates() { view_.ThawUpdates(); }
+    FrozenUpdates(const FrozenUpdates&) = delete;
+    FrozenUpdates& operator=(const FrozenUpdates&) = delete;
+
+private:
+    RichView& view_;
 };
 
 // The selection that writing SelStart with start makes, given the stored

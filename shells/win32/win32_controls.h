@@ -66,6 +66,8 @@ public:
     void SetSelection(CharRange range) override;
     void SetSelFormat(const ViewCharFormat& format) override;
     void SetSelText(std::string_view text) override;
+    void FreezeUpdates() override;
+    void ThawUpdates() override;
 
     // The rich edit library, loaded once per process: RICHED20.DLL, else
     // RICHED32.DLL. False when neither loads.

@@ -98,7 +98,10 @@ public:
     };
     explicit FakeRichView(FakeFocus& focus) : focus_(focus) {}
 
-    void FocusControl() override { focus_.focused = this; }
+    void FocusControl() override {
+        focusedWhileFrozen = frozen;
+        focus_.focused = this;
+    }
     void SetContent(std::string_view text) override {
         chars.clear();
         caret = 0;
@@ -117,7 +120,15 @@ public:
         caret = std::clamp(range.min, 0, end);
     }
     void SetSelFormat(const ViewCharFormat& format) override { insertionFormat = format; }
-    void SetSelText(std::string_view text) override { Insert(text); }
+    void SetSelText(std::string_view text) override {
+        if (frozen) ++linesWhileFrozen;
+        Insert(text);
+    }
+    void FreezeUpdates() override { frozen = true; }
+    void ThawUpdates() override {
+        frozen = false;
+        ++thaws;
+    }
 
     // The text as the view hands it out: paragraph ends as CR LF.
     std::string Text() const {
@@ -131,6 +142,10 @@ public:
     ViewCharFormat insertionFormat;
     int selectionWrites = 0;
     CharRange lastRange;
+    bool frozen = false;
+    bool focusedWhileFrozen = false;
+    int linesWhileFrozen = 0;
+    int thaws = 0;
 
 private:
     void Insert(std::string_view text) {

@@ -138,6 +138,20 @@ TEST_F(HandlersTest, LinesFollowListOrderAndSkipUnticked) {
     EXPECT_TRUE(desktop.messages.shown.empty());
 }
 
+TEST_F(HandlersTest, ThePreviewIsBuiltFrozenAndShownBeforeTheFocusMoves) {
+    TickOnly({"A", "B"});
+    desktop.inputBox.text = "x";
+    app.OnPreviewClicked();
+    EXPECT_EQ(desktop.view.linesWhileFrozen, 2);
+    EXPECT_EQ(desktop.view.thaws, 1);
+    EXPECT_FALSE(desktop.view.frozen);
+    EXPECT_FALSE(desktop.view.focusedWhileFrozen);
+
+    desktop.inputBox.text = "";  // the message box leaves the view alone
+    app.OnPreviewClicked();
+    EXPECT_EQ(desktop.view.thaws, 1);
+}
+
 TEST_F(HandlersTest, NothingTickedEmptiesAndFocusesTheView) {
     desktop.fontList.AddItem("A", 0);
     desktop.view.SetContent("old");
