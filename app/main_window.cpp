@@ -10,10 +10,10 @@ Point CentredOrigin(int screenWidth, int screenHeight) {
     return {(screenWidth - kWindowWidth) / 2, (screenHeight - kWindowHeight) / 2};
 }
 
-const ControlSpec& SpecOf(ControlId id) {
-    const ControlSpec& spec = kControls[static_cast<std::size_t>(id)];
-    assert(spec.id == id);
-    return spec;
+const ControlEntry& EntryOf(ControlId id) {
+    const ControlEntry& entry = kControls[static_cast<std::size_t>(id)];
+    assert(entry.id == id);
+    return entry;
 }
 
 ControlId NextInFocusOrder(std::optional<ControlId> current, FocusDirection direction) {

@@ -43,7 +43,7 @@ inline constexpr int kControlCount = 10;
 
 enum class ControlKind { ComboBox, Label, RichEdit, RadioBox, GroupBox, CheckList, Button, EditBox };
 
-struct ControlSpec {
+struct ControlEntry {
     ControlId id;
     std::string_view name;
     ControlKind kind;
@@ -56,7 +56,7 @@ struct ControlSpec {
     bool tabStop;
 };
 
-inline constexpr std::array<ControlSpec, kControlCount> kControls = {{
+inline constexpr std::array<ControlEntry, kControlCount> kControls = {{
     {ControlId::SizeBox, "\xD7\xE9\xBA\xCF\xBF\xF2\x31", ControlKind::ComboBox, std::nullopt, 482, 12, 54, 20, "", true},
     {ControlId::SizeLabel, "\xB1\xEA\xC7\xA9\x32", ControlKind::Label, std::nullopt, 448, 8, 40, 24, "\xB4\xF3\xD0\xA1\xA3\xBA", false},
     {ControlId::PreviewView, "\xB3\xAC\xBC\xB6\xB1\xE0\xBC\xAD\xBF\xF2\x31", ControlKind::RichEdit, std::nullopt, 144, 40, 520, 456, "", true},
@@ -69,7 +69,7 @@ inline constexpr std::array<ControlSpec, kControlCount> kControls = {{
     {ControlId::InputBox, "\xB1\xE0\xBC\xAD\xBF\xF2\x5F\xCA\xE4\xC8\xEB\xCE\xC4\xB1\xBE", ControlKind::EditBox, std::nullopt, 72, 8, 368, 24, "\xC7\xEB\xCA\xE4\xC8\xEB\xCE\xC4\xD7\xD6", true},
 }};
 
-const ControlSpec& SpecOf(ControlId id);
+const ControlEntry& EntryOf(ControlId id);
 
 // The size box's list, unsorted; index 7 is "24".
 inline constexpr std::array<std::string_view, 14> kSizeItems = {

@@ -66,10 +66,10 @@ MainWindow::MainWindow(PreviewState& state)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::CreateControls() {
-    for (auto spec = kControls.rbegin(); spec != kControls.rend(); ++spec) {
+    for (auto entry = kControls.rbegin(); entry != kControls.rend(); ++entry) {
         QWidget* widget = nullptr;
-        const QString text = FromCp936(spec->text);
-        switch (spec->kind) {
+        const QString text = FromCp936(entry->text);
+        switch (entry->kind) {
             case ControlKind::ComboBox: widget = sizeBox_ = new SizeBoxWidget(this); break;
             case ControlKind::Label: {
                 auto* label = new QLabel(text, this);
@@ -96,20 +96,20 @@ void MainWindow::CreateControls() {
                 break;
             }
         }
-        widget->setObjectName(FromCp936(spec->name));
-        widget->setGeometry(spec->left, spec->top, spec->width, spec->height);
-        widget->setFocusPolicy(spec->tabStop ? Qt::StrongFocus : Qt::NoFocus);
+        widget->setObjectName(FromCp936(entry->name));
+        widget->setGeometry(entry->left, entry->top, entry->width, entry->height);
+        widget->setFocusPolicy(entry->tabStop ? Qt::StrongFocus : Qt::NoFocus);
         widget->setAccessibleName(text.isEmpty() ? widget->objectName() : text);
         widget->hide();
         widget->installEventFilter(this);
-        controls_[static_cast<std::size_t>(spec->id)] = widget;
+        controls_[static_cast<std::size_t>(entry->id)] = widget;
     }
-    for (const ControlSpec& spec : kControls) {
-        if (spec.parent) ControlWidget(spec.id)->setParent(ControlWidget(*spec.parent));
-        ControlWidget(spec.id)->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    for (const ControlEntry& entry : kControls) {
+        if (entry.parent) ControlWidget(entry.id)->setParent(ControlWidget(*entry.parent));
+        ControlWidget(entry.id)->setGeometry(entry.left, entry.top, entry.width, entry.height);
     }
     // Raising in reverse leaves the table's first control on top.
-    for (auto spec = kControls.rbegin(); spec != kControls.rend(); ++spec) ControlWidget(spec->id)->raise();
+    for (auto entry = kControls.rbegin(); entry != kControls.rend(); ++entry) ControlWidget(entry->id)->raise();
 
     for (const LabelFor& pair : kFieldLabels) {
         auto* label = static_cast<QLabel*>(ControlWidget(pair.label));
@@ -119,7 +119,7 @@ void MainWindow::CreateControls() {
     static_cast<QRadioButton*>(ControlWidget(ControlId::ChineseRadio))->setChecked(true);
     sizeBox_->lineEdit()->installEventFilter(this);
     const int itemHeight = sizeBox_->fontMetrics().height() + 1;
-    sizeBox_->setMaxVisibleItems(std::max(1, (kSizeBoxDropHeight - SpecOf(ControlId::SizeBox).height) / itemHeight));
+    sizeBox_->setMaxVisibleItems(std::max(1, (kSizeBoxDropHeight - EntryOf(ControlId::SizeBox).height) / itemHeight));
     {
         const QSignalBlocker blocker(sizeBox_);
         sizeBox_->SetCurrentItem(kInitialSizeItem);
@@ -158,8 +158,8 @@ void MainWindow::ShowAfterCreation() {
 
 std::optional<ControlId> MainWindow::FocusedControl() const {
     for (const QWidget* widget = QApplication::focusWidget(); widget != nullptr; widget = widget->parentWidget()) {
-        for (const ControlSpec& spec : kControls) {
-            if (ControlWidget(spec.id) == widget) return spec.id;
+        for (const ControlEntry& entry : kControls) {
+            if (ControlWidget(entry.id) == widget) return entry.id;
         }
     }
     return std::nullopt;

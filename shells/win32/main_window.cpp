@@ -127,21 +127,21 @@ bool MainWindow::CreateMainWindow(PreviewState& state) {
 }
 
 bool MainWindow::CreateControls() {
-    for (auto spec = kControls.rbegin(); spec != kControls.rend(); ++spec) {
-        if (!CreateControl(*spec)) return false;
+    for (auto entry = kControls.rbegin(); entry != kControls.rend(); ++entry) {
+        if (!CreateControl(*entry)) return false;
     }
     HWND group = ControlWindow(ControlId::ScriptGroup);
     for (ControlId radio : {ControlId::ChineseRadio, ControlId::EnglishRadio}) {
-        const ControlSpec& spec = SpecOf(radio);
+        const ControlEntry& entry = EntryOf(radio);
         SetParent(ControlWindow(radio), group);
-        MoveWindow(ControlWindow(radio), spec.left, spec.top, spec.width, spec.height, FALSE);
+        MoveWindow(ControlWindow(radio), entry.left, entry.top, entry.width, entry.height, FALSE);
     }
     // Table order from the top: each control goes just below the one before.
     HWND above = HWND_TOP;
-    for (const ControlSpec& spec : kControls) {
-        if (spec.parent) continue;
-        SetWindowPos(ControlWindow(spec.id), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        above = ControlWindow(spec.id);
+    for (const ControlEntry& entry : kControls) {
+        if (entry.parent) continue;
+        SetWindowPos(ControlWindow(entry.id), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = ControlWindow(entry.id);
     }
     SetWindowPos(ControlWindow(ControlId::EnglishRadio), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowPos(ControlWindow(ControlId::ChineseRadio), ControlWindow(ControlId::EnglishRadio), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -149,23 +149,23 @@ bool MainWindow::CreateControls() {
     return true;
 }
 
-bool MainWindow::CreateControl(const ControlSpec& spec) {
-    const DWORD common = WS_CHILD | (spec.tabStop ? WS_TABSTOP : 0);
-    const int height = spec.id == ControlId::SizeBox ? kSizeBoxDropHeight : spec.height;
+bool MainWindow::CreateControl(const ControlEntry& entry) {
+    const DWORD common = WS_CHILD | (entry.tabStop ? WS_TABSTOP : 0);
+    const int height = entry.id == ControlId::SizeBox ? kSizeBoxDropHeight : entry.height;
     HWND control = nullptr;
-    if (spec.kind == ControlKind::RichEdit) {
-        if (!view_.Create(window_, ControlIdNumber(spec.id), spec.left, spec.top, spec.width, height, common)) return false;
+    if (entry.kind == ControlKind::RichEdit) {
+        if (!view_.Create(window_, ControlIdNumber(entry.id), entry.left, entry.top, entry.width, height, common)) return false;
         control = view_.Handle();
     } else {
-        control = CreateWindowExA(ExtendedStyleOf(spec.kind), WindowClassOf(spec.kind), std::string(spec.text).c_str(), common | StyleOf(spec.kind),
-                                  spec.left, spec.top, spec.width, height, window_,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdNumber(spec.id))), instance_, nullptr);
+        control = CreateWindowExA(ExtendedStyleOf(entry.kind), WindowClassOf(entry.kind), std::string(entry.text).c_str(), common | StyleOf(entry.kind),
+                                  entry.left, entry.top, entry.width, height, window_,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdNumber(entry.id))), instance_, nullptr);
         if (control == nullptr) return false;
     }
-    controls_[static_cast<std::size_t>(spec.id)] = control;
+    controls_[static_cast<std::size_t>(entry.id)] = control;
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 
-    switch (spec.id) {
+    switch (entry.id) {
         case ControlId::SizeBox: {
             sizeBox_.Attach(control);
             SendMessageA(control, CB_LIMITTEXT, 0, 0);
@@ -194,7 +194,7 @@ bool MainWindow::CreateControl(const ControlSpec& spec) {
             SendMessageA(control, EM_LIMITTEXT, 0, 0);
             SendMessageA(control, EM_SETSEL, 0, 0);
             const int least = FontHeight(font_) + 2 * GetSystemMetrics(SM_CYEDGE);
-            if (spec.height < least) SetWindowPos(control, nullptr, 0, 0, spec.width, least, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            if (entry.height < least) SetWindowPos(control, nullptr, 0, 0, entry.width, least, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         }
         default: break;

@@ -53,7 +53,7 @@ private:
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool CreateControls();
-    bool CreateControl(const ControlSpec& spec);
+    bool CreateControl(const ControlEntry& entry);
     void OnCommand(int id, HWND control, UINT code);
     void OnActivate(UINT state);
     void OnMeasureItem(MEASUREITEMSTRUCT& item);

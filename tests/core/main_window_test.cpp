@@ -9,17 +9,17 @@ namespace {
 
 TEST(MainWindowLayout, TableIsIndexedByIdAndRadiosSitInTheGroup) {
     for (int i = 0; i < kControlCount; ++i) EXPECT_EQ(static_cast<int>(kControls[static_cast<std::size_t>(i)].id), i);
-    EXPECT_EQ(SpecOf(ControlId::ChineseRadio).parent, ControlId::ScriptGroup);
-    EXPECT_EQ(SpecOf(ControlId::EnglishRadio).parent, ControlId::ScriptGroup);
-    const ControlSpec& group = SpecOf(ControlId::ScriptGroup);
-    EXPECT_EQ(group.left + SpecOf(ControlId::ChineseRadio).left, 12);
-    EXPECT_EQ(group.top + SpecOf(ControlId::ChineseRadio).top, 58);
+    EXPECT_EQ(EntryOf(ControlId::ChineseRadio).parent, ControlId::ScriptGroup);
+    EXPECT_EQ(EntryOf(ControlId::EnglishRadio).parent, ControlId::ScriptGroup);
+    const ControlEntry& group = EntryOf(ControlId::ScriptGroup);
+    EXPECT_EQ(group.left + EntryOf(ControlId::ChineseRadio).left, 12);
+    EXPECT_EQ(group.top + EntryOf(ControlId::ChineseRadio).top, 58);
     int right = 0;
     int bottom = 0;
-    for (const ControlSpec& spec : kControls) {
-        if (spec.parent) continue;
-        right = std::max(right, spec.left + spec.width);
-        bottom = std::max(bottom, spec.top + spec.height);
+    for (const ControlEntry& entry : kControls) {
+        if (entry.parent) continue;
+        right = std::max(right, entry.left + entry.width);
+        bottom = std::max(bottom, entry.top + entry.height);
     }
     EXPECT_EQ(right, kClientReachWidth);
     EXPECT_EQ(bottom, kClientReachHeight);
@@ -27,8 +27,8 @@ TEST(MainWindowLayout, TableIsIndexedByIdAndRadiosSitInTheGroup) {
 
 TEST(MainWindowLayout, FocusOrderIsTheTabStopsInReverse) {
     std::vector<ControlId> reversed;
-    for (auto spec = kControls.rbegin(); spec != kControls.rend(); ++spec)
-        if (spec->tabStop) reversed.push_back(spec->id);
+    for (auto entry = kControls.rbegin(); entry != kControls.rend(); ++entry)
+        if (entry->tabStop) reversed.push_back(entry->id);
     EXPECT_EQ(reversed, std::vector<ControlId>(kFocusOrder.begin(), kFocusOrder.end()));
 }
 
@@ -42,13 +42,13 @@ TEST(NextInFocusOrder, WrapsAtBothEnds) {
 }
 
 TEST(ResolveKey, EnterClicksPreviewEverywhereButTheView) {
-    for (const ControlSpec& spec : kControls) {
-        const KeyAction enter = ResolveKey(Key::Enter, spec.id);
-        EXPECT_EQ(enter, spec.id == ControlId::PreviewView ? KeyAction::PassToControl : KeyAction::ClickDefaultButton);
-        EXPECT_EQ(ResolveKey(Key::Escape, spec.id), KeyAction::CloseWindow);
-        const bool radio = spec.id == ControlId::ChineseRadio || spec.id == ControlId::EnglishRadio;
+    for (const ControlEntry& entry : kControls) {
+        const KeyAction enter = ResolveKey(Key::Enter, entry.id);
+        EXPECT_EQ(enter, entry.id == ControlId::PreviewView ? KeyAction::PassToControl : KeyAction::ClickDefaultButton);
+        EXPECT_EQ(ResolveKey(Key::Escape, entry.id), KeyAction::CloseWindow);
+        const bool radio = entry.id == ControlId::ChineseRadio || entry.id == ControlId::EnglishRadio;
         for (Key arrow : {Key::Left, Key::Up, Key::Right, Key::Down})
-            EXPECT_EQ(ResolveKey(arrow, spec.id), radio ? KeyAction::MoveRadio : KeyAction::PassToControl);
+            EXPECT_EQ(ResolveKey(arrow, entry.id), radio ? KeyAction::MoveRadio : KeyAction::PassToControl);
     }
     EXPECT_EQ(ResolveKey(Key::Enter, std::nullopt), KeyAction::ClickDefaultButton);
     EXPECT_EQ(OtherRadio(ControlId::ChineseRadio), ControlId::EnglishRadio);

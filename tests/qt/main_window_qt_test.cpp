@@ -101,7 +101,7 @@ private slots:
         PreviewState state;
         MainWindow window(state);
         QVERIFY(window.isHidden());
-        for (const ControlSpec& spec : kControls) QVERIFY(window.ControlWidget(spec.id)->isHidden());
+        for (const ControlEntry& entry : kControls) QVERIFY(window.ControlWidget(entry.id)->isHidden());
         // Until the creation-complete handler runs, the list and the size field are empty.
         QCOMPARE(static_cast<FontCheckListWidget*>(window.ControlWidget(ControlId::FontList))->ItemCount(), 0);
         QCOMPARE(static_cast<SizeBoxWidget*>(window.ControlWidget(ControlId::SizeBox))->ReadText(), std::string());
@@ -111,7 +111,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(static_cast<FontCheckListWidget*>(window.ControlWidget(ControlId::FontList))->ItemCount() > 0);
         QCOMPARE(state.previewFormat.size, 24);
-        for (const ControlSpec& spec : kControls) QVERIFY(window.ControlWidget(spec.id)->isVisible());
+        for (const ControlEntry& entry : kControls) QVERIFY(window.ControlWidget(entry.id)->isVisible());
     }
 
     void windowSettings() {
@@ -134,23 +134,23 @@ private slots:
 
     void controlsFollowTheTable() {
         MainWindow& window = Started().Window();
-        for (const ControlSpec& spec : kControls) {
-            QWidget* widget = window.findChild<QWidget*>(ControlName(spec.id));
-            QVERIFY2(widget != nullptr, qPrintable(ControlName(spec.id)));
-            QCOMPARE(widget, window.ControlWidget(spec.id));
-            QCOMPARE(widget->parentWidget(), spec.parent ? window.ControlWidget(*spec.parent) : &window);
-            QCOMPARE(widget->geometry(), QRect(spec.left, spec.top, spec.width, spec.height));
+        for (const ControlEntry& entry : kControls) {
+            QWidget* widget = window.findChild<QWidget*>(ControlName(entry.id));
+            QVERIFY2(widget != nullptr, qPrintable(ControlName(entry.id)));
+            QCOMPARE(widget, window.ControlWidget(entry.id));
+            QCOMPARE(widget->parentWidget(), entry.parent ? window.ControlWidget(*entry.parent) : &window);
+            QCOMPARE(widget->geometry(), QRect(entry.left, entry.top, entry.width, entry.height));
             QVERIFY(widget->isVisible());
             QVERIFY(widget->isEnabled());
-            QCOMPARE(widget->focusPolicy() != Qt::NoFocus, spec.tabStop);
+            QCOMPARE(widget->focusPolicy() != Qt::NoFocus, entry.tabStop);
             QCOMPARE(widget->font(), QApplication::font());
             QVERIFY(!widget->accessibleName().isEmpty());
         }
-        QCOMPARE(Started().Find<QLabel>(ControlId::InputLabel)->text(), Cp(SpecOf(ControlId::InputLabel).text));
-        QCOMPARE(Started().Find<QLabel>(ControlId::SizeLabel)->text(), Cp(SpecOf(ControlId::SizeLabel).text));
-        QCOMPARE(Started().Find<QPushButton>(ControlId::PreviewButton)->text(), Cp(SpecOf(ControlId::PreviewButton).text));
-        QCOMPARE(Started().Find<QRadioButton>(ControlId::ChineseRadio)->text(), Cp(SpecOf(ControlId::ChineseRadio).text));
-        QCOMPARE(Started().Find<QRadioButton>(ControlId::EnglishRadio)->text(), Cp(SpecOf(ControlId::EnglishRadio).text));
+        QCOMPARE(Started().Find<QLabel>(ControlId::InputLabel)->text(), Cp(EntryOf(ControlId::InputLabel).text));
+        QCOMPARE(Started().Find<QLabel>(ControlId::SizeLabel)->text(), Cp(EntryOf(ControlId::SizeLabel).text));
+        QCOMPARE(Started().Find<QPushButton>(ControlId::PreviewButton)->text(), Cp(EntryOf(ControlId::PreviewButton).text));
+        QCOMPARE(Started().Find<QRadioButton>(ControlId::ChineseRadio)->text(), Cp(EntryOf(ControlId::ChineseRadio).text));
+        QCOMPARE(Started().Find<QRadioButton>(ControlId::EnglishRadio)->text(), Cp(EntryOf(ControlId::EnglishRadio).text));
         QVERIFY(Started().Find<QGroupBox>(ControlId::ScriptGroup)->title().isEmpty());
         QVERIFY(Started().Find<QTextEdit>(ControlId::PreviewView) != nullptr);
         QVERIFY(!Started().Find<QTextEdit>(ControlId::PreviewView)->acceptRichText());
@@ -160,8 +160,8 @@ private slots:
             if (auto* widget = qobject_cast<QWidget*>(child)) stacking.push_back(widget);
         }
         std::vector<QWidget*> expected;
-        for (auto spec = kControls.rbegin(); spec != kControls.rend(); ++spec) {
-            if (!spec->parent) expected.push_back(window.ControlWidget(spec->id));
+        for (auto entry = kControls.rbegin(); entry != kControls.rend(); ++entry) {
+            if (!entry->parent) expected.push_back(window.ControlWidget(entry->id));
         }
         QVERIFY(stacking == expected);
     }
@@ -425,19 +425,19 @@ private slots:
 
     void accessibleNamesAndTicks() {
         MainWindow& window = Started().Window();
-        for (const ControlSpec& spec : kControls) {
-            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window.ControlWidget(spec.id));
+        for (const ControlEntry& entry : kControls) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window.ControlWidget(entry.id));
             QVERIFY(accessible != nullptr);
-            QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), qPrintable(ControlName(spec.id)));
+            QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), qPrintable(ControlName(entry.id)));
         }
         const auto nameOf = [&](ControlId id) { return QAccessible::queryAccessibleInterface(window.ControlWidget(id))->text(QAccessible::Name); };
-        QCOMPARE(nameOf(ControlId::InputBox), Cp(SpecOf(ControlId::InputLabel).text));
+        QCOMPARE(nameOf(ControlId::InputBox), Cp(EntryOf(ControlId::InputLabel).text));
         // On Linux a combo box's name is its value; the label reaches the reader as a relation.
-        QCOMPARE(window.ControlWidget(ControlId::SizeBox)->accessibleName(), Cp(SpecOf(ControlId::SizeLabel).text));
+        QCOMPARE(window.ControlWidget(ControlId::SizeBox)->accessibleName(), Cp(EntryOf(ControlId::SizeLabel).text));
         for (const auto field : {ControlId::InputBox, ControlId::SizeBox}) {
             const auto labels = QAccessible::queryAccessibleInterface(window.ControlWidget(field))->relations(QAccessible::Label);
             QCOMPARE(labels.size(), 1);
-            QCOMPARE(labels.front().first->text(QAccessible::Name), Cp(SpecOf(field == ControlId::InputBox ? ControlId::InputLabel : ControlId::SizeLabel).text));
+            QCOMPARE(labels.front().first->text(QAccessible::Name), Cp(EntryOf(field == ControlId::InputBox ? ControlId::InputLabel : ControlId::SizeLabel).text));
         }
         auto* list = Started().Find<FontCheckListWidget>(ControlId::FontList);
         list->ClearList();

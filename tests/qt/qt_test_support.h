@@ -19,7 +19,7 @@ namespace typovel::qt::testing {
 
 inline QString Cp(std::string_view bytes) { return FromCp936(bytes); }
 
-inline QString ControlName(ControlId id) { return FromCp936(SpecOf(id).name); }
+inline QString ControlName(ControlId id) { return FromCp936(EntryOf(id).name); }
 
 // One started program: the preview state, the desktop and its shown window.
 class StartedWindow {

@@ -229,31 +229,31 @@ TEST_F(WindowTest, WindowSettings) {
 }
 
 TEST_F(WindowTest, ControlsFollowTheTable) {
-    for (const ControlSpec& spec : kControls) {
-        HWND control = Control(spec.id);
-        HWND parent = spec.parent ? Control(*spec.parent) : window->Window();
-        EXPECT_EQ(GetParent(control), parent) << spec.text;
+    for (const ControlEntry& entry : kControls) {
+        HWND control = Control(entry.id);
+        HWND parent = entry.parent ? Control(*entry.parent) : window->Window();
+        EXPECT_EQ(GetParent(control), parent) << entry.text;
         RECT rect{};
         GetWindowRect(control, &rect);
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-        EXPECT_EQ(rect.left, spec.left) << static_cast<int>(spec.id);
-        EXPECT_EQ(rect.top, spec.top) << static_cast<int>(spec.id);
-        EXPECT_EQ(rect.right - rect.left, spec.width) << static_cast<int>(spec.id);
-        if (spec.id != ControlId::SizeBox) {
-            EXPECT_EQ(rect.bottom - rect.top, spec.height) << static_cast<int>(spec.id);
+        EXPECT_EQ(rect.left, entry.left) << static_cast<int>(entry.id);
+        EXPECT_EQ(rect.top, entry.top) << static_cast<int>(entry.id);
+        EXPECT_EQ(rect.right - rect.left, entry.width) << static_cast<int>(entry.id);
+        if (entry.id != ControlId::SizeBox) {
+            EXPECT_EQ(rect.bottom - rect.top, entry.height) << static_cast<int>(entry.id);
         }
-        EXPECT_EQ((GetWindowLongPtrA(control, GWL_STYLE) & WS_TABSTOP) != 0, spec.tabStop) << static_cast<int>(spec.id);
+        EXPECT_EQ((GetWindowLongPtrA(control, GWL_STYLE) & WS_TABSTOP) != 0, entry.tabStop) << static_cast<int>(entry.id);
         EXPECT_TRUE(IsWindowVisible(control));
-        if (spec.kind == ControlKind::Label || spec.kind == ControlKind::Button || spec.kind == ControlKind::RadioBox) {
-            EXPECT_EQ(WindowText(control), spec.text);
+        if (entry.kind == ControlKind::Label || entry.kind == ControlKind::Button || entry.kind == ControlKind::RadioBox) {
+            EXPECT_EQ(WindowText(control), entry.text);
         }
     }
     // Stacked in table order, 组合框1 on top.
     std::vector<HWND> stacked;
     for (HWND child = GetWindow(window->Window(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) stacked.push_back(child);
     std::vector<HWND> expected;
-    for (const ControlSpec& spec : kControls)
-        if (!spec.parent) expected.push_back(Control(spec.id));
+    for (const ControlEntry& entry : kControls)
+        if (!entry.parent) expected.push_back(Control(entry.id));
     EXPECT_EQ(stacked, expected);
     EXPECT_EQ(SendMessageA(Control(ControlId::SizeBox), CB_GETCOUNT, 0, 0), 14);
     EXPECT_EQ(GetWindowLongPtrA(Control(ControlId::FontList), GWL_STYLE) & LBS_MULTICOLUMN, LBS_MULTICOLUMN);
