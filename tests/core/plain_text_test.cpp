@@ -12,6 +12,9 @@ struct Case {
     std::string expected;
 };
 
+// Failure messages show the input, escaped, rather than the bytes of the struct.
+void PrintTo(const Case& c, std::ostream* out) { *out << ::testing::PrintToString(c.input); }
+
 class ExtractPlainTextTable : public ::testing::TestWithParam<Case> {};
 
 TEST_P(ExtractPlainTextTable, Reads) {
