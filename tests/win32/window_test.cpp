@@ -490,6 +490,31 @@ TEST_F(WindowTest, CheckListMouseAndSpace) {
     EXPECT_FALSE(list.IsItemTicked(0));
 }
 
+TEST_F(WindowTest, CheckListFlowsIntoColumnsAndScrollsSideways) {
+    std::vector<std::string> names;
+    for (int i = 0; i < 300; ++i) names.push_back("Font " + std::to_string(i));
+    ListOnly(names);
+    HWND box = Control(ControlId::FontList);
+    RECT client{};
+    GetClientRect(box, &client);
+    RECT first{};
+    RECT item{};
+    SendMessageA(box, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    int perColumn = 1;
+    for (; perColumn < 300; ++perColumn) {
+        SendMessageA(box, LB_GETITEMRECT, static_cast<WPARAM>(perColumn), reinterpret_cast<LPARAM>(&item));
+        if (item.left != first.left) break;
+    }
+    EXPECT_EQ(item.top, first.top);  // the next column starts at the top again
+    EXPECT_EQ(perColumn, (client.bottom - client.top) / (first.bottom - first.top));
+    SendMessageA(box, LB_GETITEMRECT, 299, reinterpret_cast<LPARAM>(&item));
+    EXPECT_GT(item.left, client.right);  // beyond the visible columns
+    const LRESULT topBefore = SendMessageA(box, LB_GETTOPINDEX, 0, 0);
+    SendMessageA(box, WM_HSCROLL, SB_LINERIGHT, 0);
+    Pump();
+    EXPECT_EQ(SendMessageA(box, LB_GETTOPINDEX, 0, 0), topBefore + perColumn);
+}
+
 TEST_F(WindowTest, EscapeClosesTheWindow) {
     SetFocus(Control(ControlId::FontList));
     Pump();
