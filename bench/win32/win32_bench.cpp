@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "shells/win32/main_window.h"
+#include "tests/win32/process_windows.h"
 
 namespace {
 
@@ -27,22 +28,6 @@ void Pump(typovel::win32::MainWindow& window) {
     for (int round = 0; round < 3; ++round) window.ProcessPending();
 }
 
-struct Found {
-    DWORD process;
-    HWND window;
-};
-
-BOOL CALLBACK FindShown(HWND window, LPARAM data) {
-    auto* found = reinterpret_cast<Found*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == found->process && IsWindowVisible(window)) {
-        found->window = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // From CreateProcess to a visible main window, which the program shows only
 // after its list is filled.
 double StartupMilliseconds(const std::string& program) {
@@ -51,17 +36,17 @@ double StartupMilliseconds(const std::string& program) {
     PROCESS_INFORMATION process{};
     const Clock::time_point started = Clock::now();
     if (!CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return -1;
-    Found found{process.dwProcessId, nullptr};
-    while (found.window == nullptr && Clock::now() - started < std::chrono::seconds(60)) {
-        EnumWindows(FindShown, reinterpret_cast<LPARAM>(&found));
-        if (found.window == nullptr) Sleep(1);
+    HWND window = nullptr;
+    while (window == nullptr && Clock::now() - started < std::chrono::seconds(60)) {
+        window = typovel::win32::ShownMainWindow(process.dwProcessId);
+        if (window == nullptr) Sleep(1);
     }
     const double elapsed = Milliseconds(Clock::now() - started);
-    if (found.window != nullptr) PostMessageA(found.window, WM_CLOSE, 0, 0);
+    if (window != nullptr) PostMessageA(window, WM_CLOSE, 0, 0);
     WaitForSingleObject(process.hProcess, 30000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return found.window != nullptr ? elapsed : -1;
+    return window != nullptr ? elapsed : -1;
 }
 
 double PreviewMilliseconds(typovel::win32::MainWindow& window, const std::vector<std::string>& faces, int lines) {

@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "shells/win32/win32_controls.h"
 #include "tests/shared/shell_cases.h"
+#include "tests/win32/process_windows.h"
 
 namespace typovel::win32 {
 namespace {
@@ -22,29 +23,6 @@ std::string ProgramPath() {
     return path;
 }
 
-// GetWindowText does not ask a window of another process; WM_GETTEXT does.
-std::string TextOf(HWND window) {
-    char text[256] = {};
-    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-struct Found {
-    DWORD process;
-    HWND window;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM data) {
-    auto* found = reinterpret_cast<Found*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == found->process && IsWindowVisible(window) && TextOf(window) == kWindowTitle) {
-        found->window = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 class ProcessTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -52,12 +30,10 @@ protected:
         startup.cb = sizeof startup;
         std::string path = ProgramPath();
         ASSERT_TRUE(CreateProcessA(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) << path;
-        Found found{process.dwProcessId, nullptr};
-        for (int tries = 0; tries < 600 && found.window == nullptr; ++tries) {
+        for (int tries = 0; tries < 600 && window == nullptr; ++tries) {
             Sleep(50);
-            EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&found));
+            window = ShownMainWindow(process.dwProcessId);
         }
-        window = found.window;
         ASSERT_NE(window, nullptr);
     }
 
