@@ -364,6 +364,13 @@ bool MainWindow::CheckListMouse(UINT message, LPARAM lParam) {
 LRESULT CALLBACK MainWindow::GroupProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
     if (message == WM_COMMAND || message == WM_CTLCOLORBTN || message == WM_CTLCOLORSTATIC)
         return SendMessageA(reinterpret_cast<MainWindow*>(self)->window_, message, wParam, lParam);
+    if (message == WM_ERASEBKGND) {
+        // The main window clips its children, so nothing else paints the frame's inside.
+        RECT inside{};
+        GetClientRect(window, &inside);
+        FillRect(reinterpret_cast<HDC>(wParam), &inside, GetSysColorBrush(COLOR_BTNFACE));
+        return TRUE;
+    }
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
