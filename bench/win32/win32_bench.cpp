@@ -49,19 +49,24 @@ double StartupMilliseconds(const std::string& program) {
     return window != nullptr ? elapsed : -1;
 }
 
+// The median time of a click on a control, the loop emptied after each.
+double MedianClickMilliseconds(typovel::win32::MainWindow& window, typovel::ControlId control, int runs) {
+    std::vector<double> samples;
+    for (int run = 0; run < runs; ++run) {
+        const Clock::time_point started = Clock::now();
+        SendMessageA(window.ControlWindow(control), BM_CLICK, 0, 0);
+        samples.push_back(Milliseconds(Clock::now() - started));
+        Pump(window);
+    }
+    return Median(samples);
+}
+
 double PreviewMilliseconds(typovel::win32::MainWindow& window, const std::vector<std::string>& faces, int lines) {
     typovel::win32::CheckListControl& list = window.FontList();
     list.ClearList();
     for (int i = 0; i < lines; ++i) list.TickItem(list.AddItem(faces[static_cast<std::size_t>(i) % faces.size()], 0), true);
     SetWindowTextA(window.ControlWindow(typovel::ControlId::InputBox), "Typovel \xD7\xD6\xCC\xE5\xD4\xA4\xC0\xC0 0123456789");
-    std::vector<double> samples;
-    for (int run = 0; run < 7; ++run) {
-        const Clock::time_point started = Clock::now();
-        SendMessageA(window.ControlWindow(typovel::ControlId::PreviewButton), BM_CLICK, 0, 0);
-        samples.push_back(Milliseconds(Clock::now() - started));
-        Pump(window);
-    }
-    return Median(samples);
+    return MedianClickMilliseconds(window, typovel::ControlId::PreviewButton, 7);
 }
 
 }  // namespace
@@ -80,14 +85,8 @@ int main(int argc, char** argv) {
     if (!window.CreateMainWindow(state)) return 1;
     Pump(window);
 
-    std::vector<double> refills;
-    for (int run = 0; run < 10; ++run) {
-        const Clock::time_point started = Clock::now();
-        SendMessageA(window.ControlWindow(typovel::ControlId::ChineseRadio), BM_CLICK, 0, 0);
-        refills.push_back(Milliseconds(Clock::now() - started));
-        Pump(window);
-    }
-    std::printf("refill on a radio click:   %8.1f ms (median of 10, %d fonts)\n", Median(refills), window.FontList().ItemCount());
+    const double refill = MedianClickMilliseconds(window, typovel::ControlId::ChineseRadio, 10);
+    std::printf("refill on a radio click:   %8.1f ms (median of 10, %d fonts)\n", refill, window.FontList().ItemCount());
 
     std::vector<std::string> faces;
     for (int i = 0; i < window.FontList().ItemCount(); ++i) faces.push_back(window.FontList().ItemText(i));
